@@ -1,0 +1,135 @@
+#include "platform/QtServices.h"
+
+#include "platform/Twips.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QScreen>
+
+namespace {
+// splitmix64: small, fast, and good enough for dealing pieces.
+std::uint64_t mix(std::uint64_t& state)
+{
+    std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+} // namespace
+
+QtServices::QtServices() : state_(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()))
+{
+}
+
+QString QtServices::openFileDialog(QWidget* owner, const QString& title, const QString& filterName,
+                                   const QString& patterns, const QString& initialDirectory)
+{
+    // The filter shows under its own name, patterns separated by ";" as the
+    // player knows them; the file list matches them in any letter case.
+    QFileDialog dialog(owner, title, initialDirectory);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    const QStringList patternList = patterns.split(';', Qt::SkipEmptyParts);
+    dialog.setNameFilter(filterName);
+    if (auto* model = dialog.findChild<QFileSystemModel*>()) {
+        model->setNameFilters(patternList);
+    } else {
+        dialog.setNameFilter(filterName.section('(', 0, 0) + "(" + patternList.join(' ') + ")");
+    }
+    if (dialog.exec() != QDialog::Accepted) return QString();
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty()) return QString();
+    const QString chosen = QDir::toNativeSeparators(files.first());
+    // The chosen file's folder becomes the current directory, as the platform's
+    // own open dialog does.
+    QDir::setCurrent(QFileInfo(files.first()).absolutePath());
+    return chosen.trimmed();
+}
+
+void QtServices::messageBox(QWidget* owner, const QString& prompt, int buttons,
+                            const QString& title)
+{
+    QMessageBox box(owner);
+    box.setText(prompt);
+    box.setWindowTitle(title.isEmpty() ? QGuiApplication::applicationDisplayName() : title);
+    box.setStandardButtons(QMessageBox::Ok);
+    if (buttons & MessageCode::kError)
+        box.setIcon(QMessageBox::Critical);
+    else if (buttons & MessageCode::kInformation)
+        box.setIcon(QMessageBox::Information);
+    box.exec();
+}
+
+QString QtServices::inputBox(QWidget* owner, const QString& prompt, const QString& title,
+                             const QString& defaultAnswer)
+{
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(owner, title, prompt, QLineEdit::Normal, defaultAnswer, &ok);
+    return ok ? text : QString();
+}
+
+void QtServices::showModal(QDialog& dialog)
+{
+    dialog.exec();
+}
+
+void QtServices::beep()
+{
+    QApplication::beep();
+}
+
+double QtServices::random()
+{
+    return (mix(state_) >> 11) * (1.0 / 9007199254740992.0);
+}
+
+void QtServices::reseedFromClock()
+{
+    static QElapsedTimer clock = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    // Folded into the state, so the same clock reading twice never repeats a draw.
+    std::uint64_t reading = static_cast<std::uint64_t>(clock.nsecsElapsed()) ^
+                            static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch());
+    state_ ^= mix(reading);
+}
+
+void QtServices::processPendingEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+bool QtServices::deleteFile(const QString& path)
+{
+    return QFile::remove(path);
+}
+
+QSizeF QtServices::screenSizeTwips()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize size = screen ? screen->geometry().size() : QSize(1024, 768);
+    return QSizeF(Twips::fromPixels(size.width()), Twips::fromPixels(size.height()));
+}
+
+QString QtServices::currentDirectory()
+{
+    return QDir::toNativeSeparators(QDir::currentPath());
+}
+
+void QtServices::setCurrentDirectory(const QString& directory)
+{
+    QDir::setCurrent(directory);
+}

@@ -1,0 +1,35 @@
+#include "platform/Surface.h"
+
+#include "platform/Twips.h"
+
+#include <QPainter>
+#include <cmath>
+
+void Surface::setSize(double widthTwips, double heightTwips)
+{
+    width_ = widthTwips;
+    height_ = heightTwips;
+    const int w = std::max(1, static_cast<int>(std::lround(Twips::toPixels(width_) * ratio_)));
+    const int h = std::max(1, static_cast<int>(std::lround(Twips::toPixels(height_) * ratio_)));
+    if (image_.width() != w || image_.height() != h) image_ = QImage(w, h, QImage::Format_RGB32);
+}
+
+void Surface::clear()
+{
+    if (!image_.isNull()) image_.fill(Qt::white);
+}
+
+void Surface::paint(const QImage& picture, double x, double y, double w, double h)
+{
+    if (image_.isNull() || picture.isNull() || w == 0 || h == 0) return;
+    const double sx = image_.width() / width_;
+    const double sy = image_.height() / height_;
+    const double px = x * sx, py = y * sy, pw = w * sx, ph = h * sy;
+    const QRectF target(std::min(px, px + pw), std::min(py, py + ph), std::abs(pw), std::abs(ph));
+    // Mirror on the source side with a tight buffer operation, then scale once.
+    const bool mirrorX = w < 0, mirrorY = h < 0;
+    const QImage source = (mirrorX || mirrorY) ? picture.mirrored(mirrorX, mirrorY) : picture;
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, source);
+}

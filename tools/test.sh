@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds Tessolina with warnings as errors and runs every test, then builds it
+# again with AddressSanitizer and UndefinedBehaviorSanitizer and runs them there.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source tools/deps.sh
+tessolina_need_packages
+jobs="$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+
+echo "== Tests (warnings as errors)"
+cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DTESSOLINA_WERROR=ON >/dev/null
+cmake --build build/test -j"$jobs"
+ctest --test-dir build/test --output-on-failure -j"$jobs"
+
+echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DTESSOLINA_WERROR=ON \
+    -DTESSOLINA_SANITIZE=ON -DTESSOLINA_BENCH=OFF >/dev/null
+cmake --build build/asan -j"$jobs"
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build/asan --output-on-failure -j"$jobs"
