@@ -49,7 +49,12 @@ FormA::FormA(QWidget* mainWindow, Services& services)
 bool FormA::readGuide(QByteArray& text) const
 {
     const QString name = QString::fromLatin1(kGuideFileName);
-    for (const QString& folder : {services_.currentDirectory(), programDirectory_}) {
+    // An installed program keeps its guide with its other shared files.
+    const QString installed =
+        programDirectory_.isEmpty()
+            ? QString()
+            : QDir(programDirectory_).filePath(QStringLiteral("../share/tessolina"));
+    for (const QString& folder : {services_.currentDirectory(), programDirectory_, installed}) {
         if (folder.isEmpty()) continue;
         QFile file(QDir(folder).filePath(name));
         if (!file.open(QIODevice::ReadOnly)) continue;
