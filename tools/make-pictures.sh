@@ -62,11 +62,13 @@ while [ $k -le 198 ]; do
     k=$((k + 12))
 done
 arrow='polygon 29,16 40,16 40,58 52,58 34.5,84 17,58 29,58'
-convert -size 69x99 xc:white \
-    -fill none -stroke '#d42a2a' -strokewidth 1.5 -draw "$lattice" \
-    -stroke '#a01818' -strokewidth 2 -draw 'rectangle 1,1 67,97' \
-    -fill white -stroke white -strokewidth 7 -draw "$arrow" \
-    -fill '#8b0000' -stroke '#8b0000' -strokewidth 1 -draw "$arrow" \
+# Drawn at four times the design size (69 x 99), so a piece stays sharp when it
+# is large or the screen is dense; the views scale it down to the piece.
+convert -size 276x396 xc:white \
+    -fill none -stroke '#d42a2a' -strokewidth 1.5 -draw "scale 4,4 $lattice" \
+    -stroke '#a01818' -strokewidth 2 -draw 'scale 4,4 rectangle 1,1 67,97' \
+    -fill white -stroke white -strokewidth 7 -draw "scale 4,4 $arrow" \
+    -fill '#8b0000' -stroke '#8b0000' -strokewidth 1 -draw "scale 4,4 $arrow" \
     "$work/back4.png"
 convert "$work/back4.png" -strip "PNG24:$out/back4.png"
 convert "$work/back4.png" -rotate -90 -strip "PNG24:$out/back5.png"
