@@ -128,6 +128,12 @@ void PickPicture(Table& t)
     s.pictureBaseName = parts.baseName;
     s.pictureExtension = parts.extension;
     s.resumingGame = false;
+    // No piece is on the board while a picture can be picked, so the turned
+    // copy of an earlier cut serves nothing more: let it go before a big photo
+    // is decoded next to it.
+    c.ImaVert.setImage(QImage());
+    c.PictureClip2.setPicture(QImage());
+    c.ImaOrigBMP.setImage(QImage());
 
     if (s.pictureExtension == QLatin1String("tsl")) {
         s.resumingGame = true;

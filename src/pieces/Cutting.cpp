@@ -15,6 +15,8 @@ namespace Pieces {
 
 namespace {
 constexpr int kQuarterTurnAngle = 2; // 3.14159 / 2 taken to the nearest whole number
+// From about a megapixel on, writing the two bitmaps takes longer than dealing.
+constexpr qint64 kBackgroundSavePixels = 1 << 20;
 
 void enableCutInputs(Controls& c, bool enabled)
 {
@@ -45,17 +47,32 @@ void CmdPuzzle_Click(Table& t)
     if (rows < 2 || columns < 2 || count > kMaxPieces) return;
 
     enableCutInputs(c, false);
+    // A bitmap still being written by the previous cut is finished before the
+    // same files are written again.
+    PictureFile::waitForBackgroundSaves();
+    // The previous cut's quarter-turned copy goes before the new one is made,
+    // so a big photo is never held turned twice.
+    c.ImaVert.setImage(QImage());
+    c.PictureClip2.setPicture(QImage());
+    c.ImaOrigBMP.setImage(QImage());
 
     QImage upright = s.picture;
     if (upright.format() != QImage::Format_RGB32)
         upright = upright.convertToFormat(QImage::Format_RGB32);
+    // Nothing in the game reads the bitmap files back, so for a big picture
+    // the second core writes them while the pieces are dealt and drawn. A
+    // small one is written at once: it costs nothing.
+    const bool inBackground = qint64(upright.width()) * upright.height() >= kBackgroundSavePixels;
+    auto save = [inBackground](const QImage& picture, const QString& path) {
+        return inBackground ? PictureFile::saveBmpInBackground(picture, path)
+                            : PictureFile::saveBmp(picture, path);
+    };
+    // The turn comes first, with both cores to itself.
     int width = upright.width();
     int height = upright.height();
     QImage turned = upright;
     Module1::RotateBitmap(turned, width, height, kQuarterTurnAngle);
-
-    if (!PictureFile::saveBmp(upright, tempBitmapPath()) ||
-        !PictureFile::saveBmp(turned, tempTurnedBitmapPath())) {
+    if (!save(upright, tempBitmapPath()) || !save(turned, tempTurnedBitmapPath())) {
         // Nothing is dealt yet: give the commands back and keep the grid.
         t.services.messageBox(c.window, QStringLiteral("Impossible to load the image's bmp"), 0,
                               QStringLiteral("Error bmp"));

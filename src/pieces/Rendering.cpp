@@ -60,27 +60,33 @@ void RenderPiece(Table& t, bool parityChanged)
             view->move(static_cast<float>(view->left() + d), static_cast<float>(view->top() - d));
     }
 
-    switch (code) {
-    case 2:
-        MirrorLeftRightUpright(t);
-        MirrorTopBottomUpright(t);
-        break;
-    case 3:
-        MirrorLeftRightTurned(t);
-        MirrorTopBottomTurned(t);
-        break;
-    case 4: MirrorTopBottomUpright(t); break;
-    case 5: MirrorTopBottomTurned(t); break;
-    case 6: MirrorLeftRightUpright(t); break;
-    case 7: MirrorLeftRightTurned(t); break;
-    default: break;
-    }
-    if (code >= 4 && s.scratchOrientation > 3 && !c.mTrasp->isChecked()) {
+    // A turned-over piece that shows its back hides whatever the mirroring
+    // would have drawn: skip that work, the view ends the same.
+    ImageView* back = code >= 4 && s.scratchOrientation > 3 && !c.mTrasp->isChecked()
+                          ? c.Retro[static_cast<size_t>(code)]
+                          : nullptr;
+    if (!back) {
+        switch (code) {
+        case 2:
+            MirrorLeftRightUpright(t);
+            MirrorTopBottomUpright(t);
+            break;
+        case 3:
+            MirrorLeftRightTurned(t);
+            MirrorTopBottomTurned(t);
+            break;
+        case 4: MirrorTopBottomUpright(t); break;
+        case 5: MirrorTopBottomTurned(t); break;
+        case 6: MirrorLeftRightUpright(t); break;
+        case 7: MirrorLeftRightTurned(t); break;
+        default: break;
+        }
+    } else {
         if (Orientation(code).isOdd())
             view->resize(ch, cw);
         else
             view->resize(cw, ch);
-        if (ImageView* back = c.Retro[static_cast<size_t>(code)]) view->setPicture(back->picture());
+        view->setPicture(back->picture());
     }
     view->setVisible(true);
     view->setEnabledFlag(true);

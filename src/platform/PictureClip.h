@@ -14,6 +14,9 @@ class PictureClip {
     int columns() const { return columns_; }
 
     QRect cellRect(int index) const;
+    // The cell's pixels. The cell reads them in place in the source picture,
+    // which it keeps alive; painting into the cell gives it pixels of its own
+    // and leaves the source as it was.
     QImage cell(int index) const;
 
   private:

@@ -26,10 +26,16 @@ void Surface::paint(const QImage& picture, double x, double y, double w, double 
     const double sy = image_.height() / height_;
     const double px = x * sx, py = y * sy, pw = w * sx, ph = h * sy;
     const QRectF target(std::min(px, px + pw), std::min(py, py + ph), std::abs(pw), std::abs(ph));
-    // Mirror on the source side with a tight buffer operation, then scale once.
-    const bool mirrorX = w < 0, mirrorY = h < 0;
-    const QImage source = (mirrorX || mirrorY) ? picture.mirrored(mirrorX, mirrorY) : picture;
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, source);
+    // Mirror through the painter's transform, about the target's centre: the
+    // picture is read where it lies, with no mirrored copy of it made first.
+    const bool mirrorX = w < 0, mirrorY = h < 0;
+    if (mirrorX || mirrorY) {
+        const QPointF centre = target.center();
+        painter.translate(centre);
+        painter.scale(mirrorX ? -1 : 1, mirrorY ? -1 : 1);
+        painter.translate(-centre);
+    }
+    painter.drawImage(target, picture);
 }
