@@ -1,4 +1,5 @@
 #include "Pictures.h"
+#include "platform/SplitMix.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -13,14 +14,6 @@ namespace BenchPictures {
 
 namespace {
 
-std::uint64_t mix(std::uint64_t& state)
-{
-    std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
 // Smooth random relief: random values on a coarse lattice, blended between
 // lattice points with a smoothstep.
 class ValueNoise {
@@ -31,7 +24,7 @@ class ValueNoise {
     {
         values_.resize(static_cast<size_t>(columns_) * rows_);
         for (float& v : values_)
-            v = static_cast<float>((mix(seed) >> 40) / double(1 << 24));
+            v = static_cast<float>((splitMix64(seed) >> 40) / double(1 << 24));
     }
     float at(double x, double y) const
     {
@@ -80,13 +73,13 @@ QImage photo(int width, int height, std::uint64_t seed)
     std::uint64_t state = seed;
     for (int i = 0; i < 28; ++i) {
         Building b;
-        b.left = static_cast<int>(mix(state) % static_cast<std::uint64_t>(width));
-        b.right =
-            std::min(width, b.left + width / 40 + static_cast<int>(mix(state) % (width / 9 + 1)));
-        b.top = horizon - static_cast<int>(mix(state) % (height / 3 + 1));
-        const int grey = 70 + static_cast<int>(mix(state) % 120);
+        b.left = static_cast<int>(splitMix64(state) % static_cast<std::uint64_t>(width));
+        b.right = std::min(width, b.left + width / 40 +
+                                      static_cast<int>(splitMix64(state) % (width / 9 + 1)));
+        b.top = horizon - static_cast<int>(splitMix64(state) % (height / 3 + 1));
+        const int grey = 70 + static_cast<int>(splitMix64(state) % 120);
         b.colour = qRgb(grey + 20, grey, grey - 25);
-        b.window = std::max(4, height / 180 + static_cast<int>(mix(state) % 6));
+        b.window = std::max(4, height / 180 + static_cast<int>(splitMix64(state) % 6));
         buildings.push_back(b);
     }
 
@@ -122,7 +115,7 @@ QImage photo(int width, int height, std::uint64_t seed)
                     g = qGreen(bd->colour) * shade + (lit ? 80 : 0);
                     b = qBlue(bd->colour) * shade + (lit ? 30 : 0);
                 }
-                const int noise = static_cast<int>(mix(grain) & 15) - 8;
+                const int noise = static_cast<int>(splitMix64(grain) & 15) - 8;
                 line[x] = qRgb(clampByte(r + noise), clampByte(g + noise), clampByte(b + noise));
             }
         }

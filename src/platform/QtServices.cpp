@@ -1,4 +1,5 @@
 #include "platform/QtServices.h"
+#include "platform/SplitMix.h"
 
 #include "platform/Twips.h"
 
@@ -14,17 +15,6 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QScreen>
-
-namespace {
-// splitmix64: small, fast, and good enough for dealing pieces.
-std::uint64_t mix(std::uint64_t& state)
-{
-    std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-} // namespace
 
 QtServices::QtServices() : state_(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()))
 {
@@ -91,7 +81,7 @@ void QtServices::beep()
 
 double QtServices::random()
 {
-    return (mix(state_) >> 11) * (1.0 / 9007199254740992.0);
+    return (splitMix64(state_) >> 11) * (1.0 / 9007199254740992.0);
 }
 
 void QtServices::reseedFromClock()
@@ -104,7 +94,7 @@ void QtServices::reseedFromClock()
     // Folded into the state, so the same clock reading twice never repeats a draw.
     std::uint64_t reading = static_cast<std::uint64_t>(clock.nsecsElapsed()) ^
                             static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch());
-    state_ ^= mix(reading);
+    state_ ^= splitMix64(reading);
 }
 
 void QtServices::processPendingEvents()
