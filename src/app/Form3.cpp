@@ -18,6 +18,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QKeyEvent>
@@ -25,9 +28,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QUrl>
 
 namespace {
 
@@ -83,6 +88,7 @@ Form3::Form3(Services& services, QWidget* parent) : QMainWindow(parent), service
     buildControls();
     buildMenus();
     qApp->installEventFilter(this);
+    setAcceptDrops(true);
     Form_Load();
 }
 
@@ -386,7 +392,9 @@ bool Form3::eventFilter(QObject* watched, QEvent* event)
     if (!widget || widget->window() != this) return QMainWindow::eventFilter(watched, event);
 
     if (event->type() == QEvent::MouseButtonPress) {
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        // Filters see presses on disabled widgets too, but a disabled box
+        // takes no click: during a game it must not take the grid away.
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && widget->isEnabled()) {
             if (widget == controls_.Righe)
                 Righe_Click();
             else if (widget == controls_.Colonne)
@@ -410,6 +418,39 @@ bool Form3::eventFilter(QObject* watched, QEvent* event)
     if ((widget == controls_.Righe || widget == controls_.Colonne) && !GridInput::boxAccepts(code))
         return true; // the boxes take digits only
     return false;
+}
+
+namespace {
+// The one local file a drop carries, or nothing.
+QString droppedFile(const QMimeData* mime)
+{
+    if (!mime || !mime->hasUrls()) return QString();
+    const QList<QUrl> urls = mime->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile()) return QString();
+    return QDir::toNativeSeparators(urls.first().toLocalFile());
+}
+} // namespace
+
+void Form3::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (controls_.CmdImma->isEnabled() && !droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Form3::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty() || !controls_.CmdImma->isEnabled()) return;
+    event->acceptProposedAction();
+    // Taken up once the drop is over, so the file manager is not kept waiting
+    // while the picture loads or a message is read.
+    QMetaObject::invokeMethod(
+        this,
+        [this, path] {
+            Table t = table();
+            Board::DropFile(t, path);
+        },
+        Qt::QueuedConnection);
 }
 
 void Form3::CmdImma_Click()

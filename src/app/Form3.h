@@ -43,6 +43,10 @@ class Form3 : public QMainWindow {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A picture or saved game dragged from the file manager is taken up as
+    // if it had been chosen in the open dialog.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void buildControls();

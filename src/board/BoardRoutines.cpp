@@ -11,6 +11,7 @@
 #include "savegame/SaveGame.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -100,7 +101,10 @@ void FitReferencePicture(Table& t)
         Geometry::badgeTop(t.services.screenSizeTwips().height(), t.c.ImaCompl->height()));
 }
 
-void CmdImma_Click(Table& t)
+namespace {
+// The first steps of taking up a picture, whether it comes from the dialog or
+// is dropped on the window.
+void startPicking(Table& t)
 {
     GameState& s = t.s;
     if (s.gamePhase > 1) CmdAzze_Click(t);
@@ -110,7 +114,24 @@ void CmdImma_Click(Table& t)
     s.gridLeft = origin.x();
     s.gridTop = origin.y();
     setViewMenuEnabled(t.c, true);
+}
+} // namespace
+
+void CmdImma_Click(Table& t)
+{
+    startPicking(t);
     PickPicture(t);
+}
+
+bool DropFile(Table& t, const QString& path)
+{
+    if (!t.c.CmdImma->isEnabled() || path.trimmed().isEmpty()) return false;
+    startPicking(t);
+    // As the dialog does: the file's folder becomes the current directory.
+    t.services.setCurrentDirectory(QFileInfo(path).absolutePath());
+    t.s.picturePath = path.trimmed();
+    TakeUpChosenFile(t);
+    return true;
 }
 
 void PickPicture(Table& t)
@@ -121,6 +142,13 @@ void PickPicture(Table& t)
     t.services.setCurrentDirectory(s.lastDirectory);
     s.picturePath = Module1::ShowOpenDialog(t.services, c.window, kOpenFilter);
     if (s.picturePath.trimmed().isEmpty()) return;
+    TakeUpChosenFile(t);
+}
+
+void TakeUpChosenFile(Table& t)
+{
+    GameState& s = t.s;
+    Controls& c = t.c;
     s.lastDirectory = t.services.currentDirectory();
 
     // A path without any "." names no type: forget the previous file's.
@@ -344,6 +372,13 @@ void CmdAzze_Click(Table& t)
     c.ImaOrig->setPicture(c.CopiaImIni->picture());
     c.ImaOrig->setStretch(false);
     FitReferencePicture(t);
+    // Nothing shows the picture any more: a big photo's pixels and its turned
+    // copy are let go rather than held until the next pick.
+    s.picture = QImage();
+    c.PictureClip1.setPicture(QImage());
+    c.PictureClip2.setPicture(QImage());
+    c.ImaVert.setImage(QImage());
+    c.ImaOrigBMP.setImage(QImage());
     // The fit brings the zoom back to 0, so the panel that belongs to level 0
     // comes back with it.
     ShowCommandPanel(t);

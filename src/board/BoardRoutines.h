@@ -1,5 +1,7 @@
 #pragma once
 
+class QString;
+
 struct Table;
 
 // The routines of the reference picture, the grid, the zoom and clearing.
@@ -9,6 +11,12 @@ void FitReferencePicture(Table& t);
 
 void CmdImma_Click(Table& t);
 void PickPicture(Table& t);
+// Everything after the dialog: loads the file at picturePath as a picture, or
+// resumes it when it is a saved game.
+void TakeUpChosenFile(Table& t);
+// A file dropped on the window, taken up as if chosen in the dialog, while
+// "1 - Pick an Image" is enabled; false when it was not taken.
+bool DropFile(Table& t, const QString& path);
 
 void CmdGriglia_Click(Table& t);
 void mGrig_Click(Table& t);

@@ -2,6 +2,7 @@
 #include "board/Table.h"
 #include "pieces/Deal.h"
 #include "pieces/PieceRoutines.h"
+#include "platform/BusyPointer.h"
 #include "platform/Module1.h"
 #include "platform/PictureFile.h"
 #include "platform/Services.h"
@@ -47,6 +48,7 @@ void CmdPuzzle_Click(Table& t)
     if (rows < 2 || columns < 2 || count > kMaxPieces) return;
 
     enableCutInputs(c, false);
+    BusyPointer busy;
     // A bitmap still being written by the previous cut is finished before the
     // same files are written again.
     PictureFile::waitForBackgroundSaves();
@@ -74,6 +76,7 @@ void CmdPuzzle_Click(Table& t)
     Module1::RotateBitmap(turned, width, height, kQuarterTurnAngle);
     if (!save(upright, tempBitmapPath()) || !save(turned, tempTurnedBitmapPath())) {
         // Nothing is dealt yet: give the commands back and keep the grid.
+        busy.release();
         t.services.messageBox(c.window, QStringLiteral("Impossible to load the image's bmp"), 0,
                               QStringLiteral("Error bmp"));
         enableCutInputs(c, true);

@@ -21,6 +21,7 @@ class TestForm3 : public QObject {
     void initialMenus_data();
     void initialMenus();
     void startPictureAndPanelLayout();
+    void viewKeepsFractionalTwips();
     void disabledLetterDoesNothing_data();
     void disabledLetterDoesNothing();
     void popupOnlyInPhasesOneToFour();
@@ -193,6 +194,22 @@ void TestForm3::startPictureAndPanelLayout()
     QCOMPARE(g.c().ImaCompl->top(), 11520.0 - 1485 - 900);
     QCOMPARE(g.c().ImA->count(), 1);
     QVERIFY(!g.c().ImA->at(999)->visible());
+}
+
+void TestForm3::viewKeepsFractionalTwips()
+{
+    Twips::setPerPixel(15);
+    QWidget parent;
+    ImageView view(&parent);
+    view.setStretch(true);
+    view.setRect(100.3, 200.7, 1234.56, 789.01);
+    view.move(view.left() + 0.1, view.top() - 0.2);
+    QCOMPARE(view.left(), 100.3 + 0.1);
+    QCOMPARE(view.top(), 200.7 - 0.2);
+    QCOMPARE(view.width(), 1234.56);
+    QCOMPARE(view.height(), 789.01);
+    // The screen shows the nearest pixels: edges rounded, not the size.
+    QCOMPARE(view.geometry(), QRect(7, 13, 82, 53));
 }
 
 void TestForm3::disabledLetterDoesNothing_data()
