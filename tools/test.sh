@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds Tessolina with warnings as errors and runs every test, then builds it
-# again with AddressSanitizer and UndefinedBehaviorSanitizer and runs them there.
+# again with AddressSanitizer and UndefinedBehaviorSanitizer and runs them there,
+# then fuzzes the readers of saved games, the guide and pictures for a minute each.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/deps.sh
-tessolina_need_packages
+tessolina_need_packages clang libclang-rt-14-dev
 jobs="$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 
@@ -19,3 +20,5 @@ cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DTESSOLINA_WERROR=ON \
 cmake --build build/asan -j"$jobs"
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build/asan --output-on-failure -j"$jobs"
+
+./tools/fuzz.sh 60

@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -56,10 +55,7 @@ bool FormA::readGuide(QByteArray& text) const
             : QDir(programDirectory_).filePath(QStringLiteral("../share/tessolina"));
     for (const QString& folder : {services_.currentDirectory(), programDirectory_, installed}) {
         if (folder.isEmpty()) continue;
-        QFile file(QDir(folder).filePath(name));
-        if (!file.open(QIODevice::ReadOnly)) continue;
-        text = file.readAll();
-        if (file.error() == QFileDevice::NoError) return true;
+        if (HelpText::readFile(QDir(folder).filePath(name), &text)) return true;
     }
     return false;
 }

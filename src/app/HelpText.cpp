@@ -1,8 +1,22 @@
 #include "app/HelpText.h"
 
-#include <QString>
+#include <QFile>
+#include <QFileInfo>
 
 namespace HelpText {
+
+bool readFile(const QString& path, QByteArray* text)
+{
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > kMaxGuideBytes) return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    // The size may have changed since it was looked at: read no more than the bound.
+    const QByteArray bytes = file.read(kMaxGuideBytes + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxGuideBytes) return false;
+    *text = bytes;
+    return true;
+}
 
 QStringList splitLines(const QByteArray& text)
 {

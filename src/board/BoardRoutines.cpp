@@ -176,6 +176,7 @@ void TakeUpChosenFile(Table& t)
         return;
     }
     s.picture = loaded.picture;
+    s.boardPicturePath = s.picturePath;
     c.ImaOrig->setStretch(false);
     c.ImaOrig->setPicture(s.picture);
     s.pictureNaturalWidth = c.ImaOrig->width();
@@ -211,6 +212,11 @@ void CmdGriglia_Click(Table& t)
         return;
     }
     if (c.liO->count() > 1 || c.Liv->count() > 1) RemoveGridLines(t);
+    // A grid laid from the boxes is a new game, whatever saved game was picked
+    // (and refused) before: the cut deals it afresh instead of taking the
+    // piece arrays of an earlier board, and completing it deletes no file.
+    // The resume marks its own grid again.
+    s.resumingGame = false;
     s.gridRows = c.Righe->text();
     s.gridColumns = c.Colonne->text();
     c.PictureClip1.setRows(rows);
@@ -375,6 +381,7 @@ void CmdAzze_Click(Table& t)
     // Nothing shows the picture any more: a big photo's pixels and its turned
     // copy are let go rather than held until the next pick.
     s.picture = QImage();
+    s.boardPicturePath.clear();
     c.PictureClip1.setPicture(QImage());
     c.PictureClip2.setPicture(QImage());
     c.ImaVert.setImage(QImage());

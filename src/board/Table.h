@@ -88,6 +88,10 @@ struct GameState {
     QString picturePath, pictureBaseName, pictureExtension, lastDirectory;
     bool resumingGame = false;
     QImage picture; // as loaded, natural size: the source of the cut
+    // The file the picture on the board came from. picturePath names the last
+    // file chosen, which a cancelled or refused pick leaves pointing elsewhere
+    // while this picture stays in play.
+    QString boardPicturePath;
 
     // Pieces.
     std::vector<bool> piecePlaced;

@@ -96,7 +96,10 @@ void ImA_MouseMove(Table& t, int index, int, int, double x, double y)
 {
     GameState& s = t.s;
     Controls& c = t.c;
-    if (s.draggedPiece == kNoPiece || isPlaced(s, index)) return;
+    // Moves belong to the piece being dragged. The platform's pointer capture
+    // ends when that view is hidden, as a gathering does with the button still
+    // held, and the moves then reach whatever piece lies under the pointer.
+    if (s.draggedPiece == kNoPiece || index != s.draggedPiece || isPlaced(s, index)) return;
     ImageView* view = c.ImA->at(index);
     if (!view) return;
 
@@ -149,8 +152,9 @@ void CheckCompletion(Table& t)
     enableCommand(c.CmdRaccogli, c.mRaccogli, false);
     c.mSalva->setEnabled(false);
     // A game taken up from a saved file is finished: the file has served. One
-    // that is already gone is no error.
-    if (s.pictureExtension == QLatin1String("tsl"))
+    // that is already gone is no error. A saved file that was picked but
+    // refused is not this game's, and stays.
+    if (s.resumingGame && s.pictureExtension == QLatin1String("tsl"))
         t.services.deleteFile(s.pictureBaseName + QStringLiteral(".tsl"));
 }
 

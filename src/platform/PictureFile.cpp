@@ -44,7 +44,9 @@ Loaded load(const QString& path)
         if (result.error.isEmpty()) result.error = QStringLiteral("Not a picture: %1").arg(path);
         return result;
     }
-    if (picture.width() > kMaxSide || picture.height() > kMaxSide) {
+    // Formats that tell no size before decoding are held to the same bound.
+    if (picture.width() > kMaxSide || picture.height() > kMaxSide ||
+        qint64(picture.width()) * picture.height() > kMaxPixels) {
         result.error = QStringLiteral("Picture too large");
         return result;
     }
@@ -133,6 +135,13 @@ bool writeBmp(const QImage& picture, QSaveFile& file, QString* error)
         is32BitRgb(picture) ? write24BitRgb(picture, file) : picture.save(&file, "BMP");
     if (!written) {
         if (error) *error = QStringLiteral("Could not write a bitmap");
+        file.cancelWriting();
+        return false;
+    }
+    // commit() does not notice a flush the disk cut short: flush first, so a
+    // full disk never swaps a truncated bitmap in.
+    if (!file.flush()) {
+        if (error) *error = file.errorString();
         file.cancelWriting();
         return false;
     }

@@ -32,12 +32,16 @@ class Reader {
         bool quotedItem = false;
         if (bytes_[pos_] == '"') {
             quotedItem = true;
-            const qsizetype close = bytes_.indexOf('"', pos_ + 1);
+            // Texts are written without escapes, so a quote inside one (a
+            // picture named 'my "best" cat.jpg') stays part of it: the text
+            // ends at the first quote that a separator or the end follows.
+            qsizetype close = pos_;
+            do {
+                close = bytes_.indexOf('"', close + 1);
+            } while (close >= 0 && close + 1 < n && !isSeparator(bytes_[close + 1]));
             if (close < 0) return std::nullopt; // cut off inside a text
             item = bytes_.mid(pos_ + 1, close - pos_ - 1);
             pos_ = close + 1;
-            while (pos_ < n && !isSeparator(bytes_[pos_]))
-                ++pos_;
         } else {
             const qsizetype start = pos_;
             while (pos_ < n && !isSeparator(bytes_[pos_]))
@@ -135,6 +139,23 @@ Parsed parse(const QByteArray& bytes, int maxPieces)
         result.game.pieces.push_back(piece);
     }
     return result;
+}
+
+bool readsBack(const Game& game)
+{
+    const Parsed again = parse(write(game), static_cast<int>(game.pieces.size()));
+    if (!again.ok()) return false;
+    const Game& g = again.game;
+    if (g.picturePath != game.picturePath || g.rows != game.rows || g.columns != game.columns ||
+        g.arrangementMode != game.arrangementMode || g.pieces.size() != game.pieces.size())
+        return false;
+    for (size_t i = 0; i < g.pieces.size(); ++i) {
+        const Piece& a = g.pieces[i];
+        const Piece& b = game.pieces[i];
+        if (a.placed != b.placed || a.orientation != b.orientation || a.slot != b.slot)
+            return false;
+    }
+    return true;
 }
 
 int arrangementMode(bool rotate, bool upset, bool transparent)

@@ -25,6 +25,11 @@ struct Game {
 
 QByteArray write(const Game& game);
 
+// Whether the text `write` gives for this game reads back as the same game.
+// The format has no escapes, so a picture path holding a double quote, or a
+// character the local 8-bit encoding lacks, cannot be saved faithfully.
+bool readsBack(const Game& game);
+
 struct Parsed {
     Game game;
     QString error; // empty when the whole file is sound

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QSaveFile>
 
@@ -24,10 +25,15 @@ void mSalva_Click(Table& t)
 {
     GameState& s = t.s;
     Controls& c = t.c;
-    const QString path = s.picturePath + QStringLiteral(".tsl");
+    // The game is saved beside the picture on the board. That is picturePath,
+    // except after a cancelled or refused pick, which leaves picturePath naming
+    // another file (or none) while this picture stays in play: saved under that
+    // name, the game would come back with the wrong picture, or not at all.
+    const QString picture = s.boardPicturePath;
+    const QString path = picture + QStringLiteral(".tsl");
 
     SaveFile::Game game;
-    game.picturePath = s.picturePath;
+    game.picturePath = picture;
     game.rows = s.gridRows;
     game.columns = s.gridColumns;
     game.arrangementMode = SaveFile::arrangementMode(c.mRuot->isChecked(), c.mRove->isChecked(),
@@ -36,16 +42,29 @@ void mSalva_Click(Table& t)
         game.pieces.push_back(
             {static_cast<bool>(s.piecePlaced[i]), s.pieceOrientation[i], s.pieceSlot[i]});
 
-    // Written beside the old file and swapped in only when complete, so a full
-    // disk or a read-only folder never leaves a cut-off game behind.
-    QSaveFile file(path);
-    const QByteArray bytes = SaveFile::write(game);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
+    auto refuse = [&](const QString& why) {
         t.services.messageBox(
             c.window, QStringLiteral("The game could not be saved in %1\n%2").arg(path, why),
             MessageCode::kError, kSaveTitle);
+    };
+    // A file that could not be taken up again is no saved game, and writing
+    // it would replace whatever good one had that name.
+    if (!SaveFile::readsBack(game)) {
+        refuse(QStringLiteral("A saved game cannot hold the name of its picture."));
+        return;
+    }
+
+    // Written beside the old file and swapped in only when complete, so a full
+    // disk or a read-only folder never leaves a cut-off game behind. The
+    // explicit flush matters: commit() flushes too but does not heed a write
+    // that the disk cut short, and would swap the cut-off file in.
+    QSaveFile file(path);
+    const QByteArray bytes = SaveFile::write(game);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
+        !file.commit()) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        refuse(why);
         return;
     }
     c.mSalva->setEnabled(false);
@@ -56,7 +75,9 @@ bool ResumeSavedGame(Table& t)
 {
     GameState& s = t.s;
     Controls& c = t.c;
-
+    // Only a plain file: a pipe or a device named like a saved game would
+    // block the read or never end.
+    if (!QFileInfo(s.picturePath).isFile()) return false;
     QFile file(s.picturePath);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxSaveFileBytes) return false;
     const QByteArray bytes = file.read(kMaxSaveFileBytes);
@@ -69,6 +90,7 @@ bool ResumeSavedGame(Table& t)
 
     // Everything is sound: only now does the board change.
     s.picturePath = game.picturePath;
+    s.boardPicturePath = game.picturePath;
     s.picture = loaded.picture;
     c.ImaOrig->setStretch(false);
     c.ImaOrig->setPicture(s.picture);
@@ -80,6 +102,8 @@ bool ResumeSavedGame(Table& t)
     c.Righe->setText(game.rows);
     c.Colonne->setText(game.columns);
     Board::CmdGriglia_Click(t);
+    // The grid command starts a game of its own; this grid is the saved game's.
+    s.resumingGame = true;
     Pieces::setArrangementTicks(t, game.arrangementMode);
 
     const size_t count = game.pieces.size();
