@@ -4,6 +4,7 @@
 # target; for a longer hunt: ./tools/fuzz.sh 3600 (seconds per target).
 # Inputs the fuzzers find interesting collect in build/fuzz/corpus/; a crash
 # is written to build/fuzz/artifacts/ and ends the run with an error.
+# TESSOLINA_FUZZ_SEED fixes libFuzzer's seed, so a run can be repeated.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/deps.sh
@@ -28,6 +29,7 @@ for target in "${targets[@]}"; do
     echo "-- $target"
     # New inputs go to the first folder only, so the committed seeds stay as they are.
     if ! "$build/fuzz/$target" "$work" "$seeds" -max_total_time="$seconds" -timeout=25 \
+        ${TESSOLINA_FUZZ_SEED:+-seed="$TESSOLINA_FUZZ_SEED"} \
         -rss_limit_mb=3072 -artifact_prefix="$artifacts" -print_final_stats=1 \
         >"$build/$target.log" 2>&1; then
         tail -n 60 "$build/$target.log"
