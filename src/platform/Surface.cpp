@@ -37,5 +37,13 @@ void Surface::paint(const QImage& picture, double x, double y, double w, double 
         painter.scale(mirrorX ? -1 : 1, mirrorY ? -1 : 1);
         painter.translate(-centre);
     }
-    painter.drawImage(target, picture);
+    // The painter filters bilinearly, which turns a big photo's cell grainy
+    // when it shrinks it several times over: shrink it first with an area
+    // average, as the piece views do for the pictures they show.
+    const QSize device(std::max(1, qRound(target.width())), std::max(1, qRound(target.height())));
+    if (picture.width() > 2 * device.width() || picture.height() > 2 * device.height())
+        painter.drawImage(target,
+                          picture.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    else
+        painter.drawImage(target, picture);
 }
