@@ -37,6 +37,7 @@
 namespace {
 
 const QString kTitle = QStringLiteral("The Tessolina Team  -  Tessolina ...!");
+constexpr int kDeleteCharacter = 127;
 const double kControlFontPoints = 8.25;
 
 // The client area: the window's background, where the views live. A press on
@@ -52,6 +53,9 @@ class ClientArea : public QWidget {
   protected:
     void mousePressEvent(QMouseEvent* event) override
     {
+        // A button or label lets presses it has no use for pass on to here;
+        // only a press on the background itself is the window's.
+        if (childAt(event->position().toPoint())) return;
         form_->Form_MouseDown(
             MouseCode::button(event->button()), MouseCode::shift(event->modifiers()),
             Twips::fromPixels(event->position().x()), Twips::fromPixels(event->position().y()));
@@ -412,6 +416,9 @@ bool Form3::eventFilter(QObject* watched, QEvent* event)
     if (text.size() != 1) return false;
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
     const int code = text.at(0).unicode();
+    // Delete comes with a character of its own here, but it is an editing key,
+    // not a character: the boxes take it as any text box does.
+    if (code == kDeleteCharacter) return false;
     QPointer<QWidget> target(widget);
     Form_KeyPress(code);
     if (!target) return true;

@@ -21,7 +21,11 @@ bool readFile(const QString& path, QByteArray* text)
 QStringList splitLines(const QByteArray& text)
 {
     QStringList lines = QString::fromLocal8Bit(text).split(QStringLiteral("\r\n"));
+    // A final CR LF ends the last line; a second one closes the file with a
+    // blank line of no use, which is not listed either.
     if (lines.size() > 1 && lines.constLast().isEmpty()) lines.removeLast();
+    if (text.endsWith("\r\n\r\n") && lines.size() > 1 && lines.constLast().isEmpty())
+        lines.removeLast();
     return lines;
 }
 

@@ -251,6 +251,12 @@ void TestForm3::popupOnlyInPhasesOneToFour()
     QTest::mouseClick(client, Qt::RightButton, {}, QPoint(900, 600));
     QVERIFY(g.c().mVisual->isVisible());
     g.c().mVisual->hide();
+    // A right press on a control of the panel is no press on the background.
+    for (QWidget* control : {static_cast<QWidget*>(g.c().CmdImma), static_cast<QWidget*>(g.c().RC1),
+                             static_cast<QWidget*>(g.c().RC2)}) {
+        QTest::mouseClick(control, Qt::RightButton);
+        QVERIFY2(!g.c().mVisual->isVisible(), qPrintable(control->objectName()));
+    }
 }
 
 void TestForm3::pickPictureFitsAndEnablesGrid()
@@ -456,6 +462,12 @@ void TestForm3::boxesTakeDigitsButLettersStillRunCommands()
     g.type('x', rows);
     g.type('5', rows);
     QCOMPARE(rows->text(), QStringLiteral("5"));
+    // Delete edits the box as in any text box.
+    rows->setText("35");
+    rows->setCursorPosition(0);
+    QTest::keyClick(rows, Qt::Key_Delete);
+    QCOMPARE(rows->text(), QStringLiteral("5"));
+    rows->end(false);
     // "g" runs the enabled grid command, and still never lands in the box.
     g.type('g', rows);
     QCOMPARE(rows->text(), QStringLiteral("5"));

@@ -155,8 +155,12 @@ void TestWindows::splitLines_data()
     QTest::newRow("only a short line") << QByteArray("ab") << QStringList{"ab"};
     QTest::newRow("final CR LF adds no item")
         << QByteArray("Hello\r\nWorld\r\n") << QStringList{"Hello", "World"};
-    QTest::newRow("two final CR LF list the empty line")
-        << QByteArray("Hello\r\nWorld\r\n\r\n") << QStringList{"Hello", "World", ""};
+    QTest::newRow("two final CR LF add no item")
+        << QByteArray("Hello\r\nWorld\r\n\r\n") << QStringList{"Hello", "World"};
+    QTest::newRow("three final CR LF list one empty line")
+        << QByteArray("Hello\r\n\r\n\r\n") << QStringList{"Hello", ""};
+    QTest::newRow("two CR LF alone give one empty item")
+        << QByteArray("\r\n\r\n") << QStringList{""};
     QTest::newRow("empty lines inside stay")
         << QByteArray("a\r\n\r\n\r\nb") << QStringList{"a", "", "", "b"};
     QTest::newRow("lone CR stays inside its line")
